@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "afx_wnd.h"
+#include "device_services.h"
 
 CDC::CDC() : m_hDC(nullptr), m_bOwned(false) {}
 
@@ -51,8 +52,10 @@ HGDIOBJ CDC::SelectObject(HGDIOBJ hObject) {
 
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                  DWORD dwRop) {
-  return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc,
-                  dwRop);
+  BOOL ok = ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc,
+                     dwRop);
+  if (WindowFromDC(m_hDC) != nullptr) AfxShowDrawingNow();
+  return ok;
 }
 
 int CDC::SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }

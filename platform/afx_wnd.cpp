@@ -75,8 +75,12 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
   }
   // The device's no-animation style has no meaning for the desktop window
   // manager, which must not misread the bit.
-  HWND hWnd = CreateWindowExW(cs.dwExStyle & ~static_cast<DWORD>(WS_EX_NOANIMATION), cs.lpszClass,
-                              cs.lpszName, static_cast<DWORD>(cs.style), cs.x, cs.y, cs.cx, cs.cy,
+  DWORD exStyle = cs.dwExStyle & ~static_cast<DWORD>(WS_EX_NOANIMATION);
+  // On the device a top-level window gets a caption only when it asks for
+  // one; the desktop gives every overlapped window a caption, a popup none.
+  DWORD style = static_cast<DWORD>(cs.style);
+  if ((style & (WS_CHILD | WS_POPUP)) == 0 && (style & WS_CAPTION) != WS_CAPTION) style |= WS_POPUP;
+  HWND hWnd = CreateWindowExW(exStyle, cs.lpszClass, cs.lpszName, style, cs.x, cs.y, cs.cx, cs.cy,
                               cs.hwndParent, cs.hMenu, cs.hInstance, this);
   return hWnd != nullptr;
 }

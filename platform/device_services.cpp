@@ -32,3 +32,10 @@ BOOL TransparentImage(HDC hdcDest, LONG xDest, LONG yDest, LONG widthDest, LONG 
   return TransparentBlt(hdcDest, xDest, yDest, widthDest, heightDest, static_cast<HDC>(hSrc),
                         xSrc, ySrc, widthSrc, heightSrc, transparentColor);
 }
+
+void AfxShowDrawingNow() {
+  // Looking for a message that never comes makes the window system flush
+  // this thread's window surfaces; nothing is taken off the queue.
+  MSG msg;
+  PeekMessageW(&msg, reinterpret_cast<HWND>(-1), WM_APP + 0x3FFE, WM_APP + 0x3FFE, PM_NOREMOVE);
+}

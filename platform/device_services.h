@@ -21,6 +21,11 @@ void NKDbgPrintfW(LPCWSTR format, ...);
 typedef void (*DebugLineSink)(LPCWSTR line);
 void SetDebugLineSink(DebugLineSink sink);
 
+// On the device what is drawn into a window is on the display at once; the
+// desktop keeps it in a window surface until the thread next looks for
+// messages. This puts it on the display now.
+void AfxShowDrawingNow();
+
 // Loads a .bmp file as a device-independent bitmap section; null on failure.
 HBITMAP SHLoadDIBitmap(LPCWSTR fileName);
 

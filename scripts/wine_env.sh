@@ -83,6 +83,10 @@ wine_env_start() {
   # Wine's helper processes start with the first program; let them inherit
   # /dev/null instead of a test runner's pipe.
   wine cmd /c exit >/dev/null 2>&1 </dev/null
+  # Xvfb runs no window manager: windows that Wine would hand to one wait up
+  # to two seconds for it whenever they are hidden or destroyed.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 </dev/null
   wine_env_log "display $DISPLAY, prefix $WINEPREFIX"
 }
 
