@@ -35,6 +35,9 @@ if [ "${1:-}" = "--showcase" ]; then
 else
   exec_args=(--second-at 1500)
 fi
+# Extra simulator options, e.g. QD_RUN_EXTRA="--shot shown@1000".
+read -r -a extra <<<"${QD_RUN_EXTRA:-}"
+exec_args+=("${extra[@]}")
 
 set +e
 wine "$build/bin/devicesim.exe" --drive U --args "$*" --shot-dir "$(winepath -w "$out")" \

@@ -18,4 +18,4 @@ cmake -S "$here" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw32-posix.c
 cmake --build "$build" -j"$(nproc)"
 
 cd "$build"
-ctest --output-on-failure -j2 --timeout 300 "$@"
+ctest --output-on-failure --timeout 300 "$@"

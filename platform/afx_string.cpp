@@ -45,8 +45,9 @@ CString::Data* CString::GetData() const {
 }
 
 void CString::Release() {
+  if (m_pchData == g_emptyString.text) return;  // the shared empty string is never freed
   Data* d = GetData();
-  if (d->refs >= 0 && InterlockedDecrement(&d->refs) == 0) std::free(d);
+  if (InterlockedDecrement(&d->refs) == 0) std::free(d);
   m_pchData = g_emptyString.text;
 }
 
