@@ -212,6 +212,21 @@ TEST_F(PopupEndToEnd, BlackBoxShowsItsImageCentredAndTellsTheShellWhenItCloses) 
   EXPECT_EQ(skin::kBlackBoxFrame, shot.At(left + 339, top + 254));
 }
 
+TEST_F(PopupEndToEnd, ARepaintReportsAgainAndStartsTheCloseCountOver) {
+  SimRun run = Run(L"", {L"--invalidate-at", L"2000"});
+  EXPECT_EQ(0, run.exitCode);
+  const std::vector<HostEvent> expected = {{kGuide, 5024, 101, 1}, {kShell, 1781, 1, 0},
+                                           {kGuide, 5024, 101, 1}, {kShell, 1781, 1, 0}};
+  ASSERT_EQ(expected, HostMessages(run)) << Describe(HostMessages(run));
+  std::vector<SimEvent> reports = EventsOf(run, "message");
+  const SimEvent* close = FindDebug(run, "Popup Close");
+  ASSERT_NE(nullptr, close);
+  EXPECT_GE(reports[2].t, 1950);
+  // Closed three seconds after the last report, not after the first.
+  EXPECT_GE(close->t - reports[3].t, 2950) << run.stdoutText;
+  EXPECT_LE(close->t - reports[3].t, 4500) << run.stdoutText;
+}
+
 TEST_F(PopupEndToEnd, AMissingHostIsSkippedAndThePopupStillClosesOnTime) {
   const struct {
     const wchar_t* args;

@@ -107,6 +107,7 @@ class Simulator {
   void SendOrPost(const MessageAction& action);
   void StartSecondCopy(const SecondCopyAction& action);
   void ChangeHost(const HostAction& action);
+  void InvalidateBrowser();
   void TimeoutClose();
   void TimeoutTerminate();
   void SaveShot(const std::wstring& name, const Screenshot& shot);
@@ -200,6 +201,9 @@ void Simulator::Schedule() {
   }
   for (const HostAction& action : options_.hostActions) {
     actions_.push_back({action.atMs, [this, action] { ChangeHost(action); }});
+  }
+  for (int atMs : options_.invalidateAtMs) {
+    actions_.push_back({atMs, [this] { InvalidateBrowser(); }});
   }
   for (const ShotAction& shot : options_.shots) {
     actions_.push_back({shot.atMs, [this, shot] { TakeShot(shot.name); }});
@@ -436,6 +440,16 @@ void Simulator::StartSecondCopy(const SecondCopyAction& action) {
   capture_.AddProcess(copy.process->Pid());
   copy.process->Resume();
   seconds_.push_back(std::move(copy));
+}
+
+void Simulator::InvalidateBrowser() {
+  WatchFrame(timeline_.Now());
+  HWND browser = frame_ ? FindBrowser(frame_) : nullptr;
+  TimelineEvent event("invalidate");
+  if (browser == nullptr) event.Text("error", L"no BrowserWnd window");
+  timeline_.Emit(event, browser ? L"BrowserWnd invalidated" : L"BrowserWnd invalidate: no window");
+  // Not erased: the component paints every pixel itself.
+  if (browser != nullptr) InvalidateRect(browser, nullptr, FALSE);
 }
 
 void Simulator::ChangeHost(const HostAction& action) {

@@ -151,6 +151,11 @@ bool ParseOptions(int argc, wchar_t** argv, Options* options, std::wstring* erro
       if (!takeValue(&text)) return false;
       if (!ParseMessageAction(text, name == L"--post", &action)) return bad(text);
       options->messages.push_back(action);
+    } else if (name == L"--invalidate-at") {
+      int ms = 0;
+      if (!takeValue(&text)) return false;
+      if (!ParseTime(text, &ms)) return bad(text);
+      options->invalidateAtMs.push_back(ms);
     } else if (name == L"--second-at") {
       SecondCopyAction action;
       if (!takeValue(&text)) return false;
@@ -195,6 +200,8 @@ The pop-up:
   --drive X                 start it in X:\ (default: devicesim's current directory)
   --send MS:MSG:WPARAM:LPARAM  SendMessage to its QD_POPUP frame at MS (repeatable)
   --post MS:MSG:WPARAM:LPARAM  PostMessage to its QD_POPUP frame at MS (repeatable)
+  --invalidate-at MS        at MS invalidate the pop-up's BrowserWnd window, which
+                            makes it paint again (as an uncovering window would)
   --second-at MS[:ARGS]     start a second copy at MS (default: the same ARGS)
   --timeout MS              after MS post WM_CLOSE, 3000 ms later terminate (default 20000)
 

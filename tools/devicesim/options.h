@@ -50,6 +50,7 @@ struct Options {
   wchar_t drive = 0;  // 0: devicesim's own current directory
   std::vector<MessageAction> messages;
   std::vector<SecondCopyAction> secondCopies;
+  std::vector<int> invalidateAtMs;  // --invalidate-at: repaint requests for BrowserWnd
 
   std::wstring shotDir;    // empty: the current directory
   std::wstring jsonlPath;  // empty: timeline.jsonl in the shot folder
