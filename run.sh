@@ -3,7 +3,8 @@
 # with ARGS as its command line (for example: ./run.sh BlackBox).
 # Writes out/timeline.jsonl and out/*.png.
 #   ./run.sh [ARGS...]            the pop-up
-#   ./run.sh --showcase           the component's showcase screen instead
+#   ./run.sh --showcase [OPTS]    the component's showcase screen instead
+#                                 (default OPTS: --demo --exit-after 12000)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build="${QD_BUILD_DIR:-$here/build}"
@@ -31,7 +32,9 @@ rm -f "$out"/*.png "$out"/*.bmp "$out"/timeline.jsonl
 
 if [ "${1:-}" = "--showcase" ]; then
   shift
-  exec_args=(--popup "$(winepath -w "$build/bin/showcase.exe" 2>/dev/null)" --timeout 60000)
+  [ $# -gt 0 ] || set -- --demo --exit-after 12000
+  exec_args=(--popup "$(winepath -w "$build/bin/showcase.exe" 2>/dev/null)" --frame-title QD_SHOWCASE
+    --timeout 60000 --shot shown@900 --shot demo@8500)
 else
   exec_args=(--second-at 1500)
 fi

@@ -315,15 +315,15 @@ void Simulator::OnDebugText(DWORD pid, const std::wstring& text) {
 }
 
 void Simulator::WatchFrame(int now) {
-  if (!frame_ || !IsWindow(frame_)) frame_ = FindFrame(popup_.Pid());
+  if (!frame_ || !IsWindow(frame_)) frame_ = FindFrame(popup_.Pid(), options_.frameTitle);
   if (!frame_ || !IsWindowVisible(frame_)) return;
 
   if (!windowEmitted_) {
     windowEmitted_ = true;
     RECT rect = {};
     GetWindowRect(frame_, &rect);
-    timeline_.Emit(TimelineEvent("window").Text("title", L"QD_POPUP").Rect("rect", rect),
-                   L"QD_POPUP visible at [" + std::to_wstring(rect.left) + L"," + std::to_wstring(rect.top) +
+    timeline_.Emit(TimelineEvent("window").Text("title", options_.frameTitle).Rect("rect", rect),
+                   options_.frameTitle + L" visible at [" + std::to_wstring(rect.left) + L"," + std::to_wstring(rect.top) +
                        L"," + std::to_wstring(rect.right) + L"," + std::to_wstring(rect.bottom) + L"]");
   }
   if (!paintEmitted_) {
@@ -385,16 +385,16 @@ void Simulator::FinishSecondCopies() {
 
 void Simulator::SendOrPost(const MessageAction& action) {
   const char* kind = action.post ? "post" : "send";
-  if (!frame_ || !IsWindow(frame_)) frame_ = FindFrame(popup_.Pid());
+  if (!frame_ || !IsWindow(frame_)) frame_ = FindFrame(popup_.Pid(), options_.frameTitle);
   TimelineEvent event(kind);
-  event.Text("to", L"QD_POPUP")
+  event.Text("to", options_.frameTitle)
       .Unsigned("msg", action.msg)
       .Unsigned("wParam", static_cast<unsigned long long>(action.wParam))
       .Number("lParam", static_cast<long long>(action.lParam));
-  std::wstring readable = L"QD_POPUP <- " + MessageText(action.msg, action.wParam, action.lParam);
+  std::wstring readable = options_.frameTitle + L" <- " + MessageText(action.msg, action.wParam, action.lParam);
   if (!frame_) {
     event.Text("error", L"no frame");
-    timeline_.Emit(event, readable + L": no QD_POPUP window yet");
+    timeline_.Emit(event, readable + L": no " + options_.frameTitle + L" window yet");
     return;
   }
   // Logged before acting, so that it precedes whatever the message causes.
@@ -410,14 +410,14 @@ void Simulator::SendOrPost(const MessageAction& action) {
                                          SMTO_NORMAL, kSendTimeoutMs, &result);
   capture_.Drain(kDrainMs);  // what the pop-up wrote while handling it
   TimelineEvent answer("answer");
-  answer.Text("to", L"QD_POPUP").Unsigned("msg", action.msg);
+  answer.Text("to", options_.frameTitle).Unsigned("msg", action.msg);
   if (answered) {
     answer.Number("result", static_cast<long long>(static_cast<LRESULT>(result)));
-    timeline_.Emit(answer, L"QD_POPUP answered " + std::to_wstring(action.msg) + L" with " +
+    timeline_.Emit(answer, options_.frameTitle + L" answered " + std::to_wstring(action.msg) + L" with " +
                                std::to_wstring(static_cast<long long>(static_cast<LRESULT>(result))));
   } else {
     answer.Text("error", L"no answer");
-    timeline_.Emit(answer, L"QD_POPUP did not answer " + std::to_wstring(action.msg) + L" within " +
+    timeline_.Emit(answer, options_.frameTitle + L" did not answer " + std::to_wstring(action.msg) + L" within " +
                                std::to_wstring(kSendTimeoutMs) + L" ms");
   }
 }
@@ -470,11 +470,11 @@ void Simulator::ChangeHost(const HostAction& action) {
 }
 
 void Simulator::TimeoutClose() {
-  if (!frame_ || !IsWindow(frame_)) frame_ = FindFrame(popup_.Pid());
+  if (!frame_ || !IsWindow(frame_)) frame_ = FindFrame(popup_.Pid(), options_.frameTitle);
   bool posted = frame_ && PostMessageW(frame_, WM_CLOSE, 0, 0);
   timeline_.Emit(TimelineEvent("timeout").Text("action", L"close").Flag("posted", posted),
                  L"no end after " + std::to_wstring(options_.timeoutMs) + L" ms: " +
-                     (posted ? L"WM_CLOSE posted to QD_POPUP" : L"no QD_POPUP window to close"));
+                     (posted ? L"WM_CLOSE posted to " + options_.frameTitle : L"no " + options_.frameTitle + L" window to close"));
 }
 
 void Simulator::TimeoutTerminate() {

@@ -134,6 +134,9 @@ bool ParseOptions(int argc, wchar_t** argv, Options* options, std::wstring* erro
     } else if (name == L"--popup") {
       if (!takeValue(&options->popupPath)) return false;
       if (options->popupPath.empty()) return bad(options->popupPath);
+    } else if (name == L"--frame-title") {
+      if (!takeValue(&options->frameTitle)) return false;
+      if (options->frameTitle.empty()) return bad(options->frameTitle);
     } else if (name == L"--args") {
       if (!takeValue(&options->args)) return false;
     } else if (name == L"--drive") {
@@ -200,6 +203,7 @@ The pop-up:
   --drive X                 start it in X:\ (default: devicesim's current directory)
   --send MS:MSG:WPARAM:LPARAM  SendMessage to its QD_POPUP frame at MS (repeatable)
   --post MS:MSG:WPARAM:LPARAM  PostMessage to its QD_POPUP frame at MS (repeatable)
+  --frame-title TITLE       title of the started program's frame (default QD_POPUP)
   --invalidate-at MS        at MS invalidate the pop-up's BrowserWnd window, which
                             makes it paint again (as an uncovering window would)
   --second-at MS[:ARGS]     start a second copy at MS (default: the same ARGS)

@@ -47,6 +47,7 @@ struct Options {
 
   std::wstring popupPath;  // empty: qd_popup.exe beside devicesim.exe
   std::wstring args;
+  std::wstring frameTitle = L"QD_POPUP";  // --frame-title: the started program's top-level window
   wchar_t drive = 0;  // 0: devicesim's own current directory
   std::vector<MessageAction> messages;
   std::vector<SecondCopyAction> secondCopies;

@@ -50,9 +50,9 @@ void PopupProcess::Terminate(UINT exitCode) {
   }
 }
 
-HWND FindFrame(DWORD pid) {
+HWND FindFrame(DWORD pid, const std::wstring& title) {
   HWND window = nullptr;
-  while ((window = FindWindowExW(nullptr, window, nullptr, L"QD_POPUP")) != nullptr) {
+  while ((window = FindWindowExW(nullptr, window, nullptr, title.c_str())) != nullptr) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (owner == pid) return window;

@@ -34,7 +34,7 @@ class PopupProcess {
 };
 
 // The top-level window titled "QD_POPUP" that belongs to process pid.
-HWND FindFrame(DWORD pid);
+HWND FindFrame(DWORD pid, const std::wstring& title);
 // The frame's child window titled "BrowserWnd".
 HWND FindBrowser(HWND frame);
 bool HasVisibleWindow(DWORD pid);
