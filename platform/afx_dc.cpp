@@ -63,6 +63,11 @@ int CDC::SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
 COLORREF CDC::SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
 
 int CDC::DrawText(LPCWSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
+  // The text is read-only: DrawText must not write a shortened copy (up to
+  // four units longer) back into it. A path ellipsis mixed with another
+  // kind makes the desktop's DrawText abort on some texts; the path wins.
+  nFormat &= ~static_cast<UINT>(DT_MODIFYSTRING);
+  if (nFormat & DT_PATH_ELLIPSIS) nFormat &= ~static_cast<UINT>(DT_END_ELLIPSIS | DT_WORD_ELLIPSIS);
   return ::DrawTextW(m_hDC, lpszString, nCount, lpRect, nFormat);
 }
 
