@@ -156,10 +156,11 @@ void PutLiteral(Output& out, const wchar_t* from, const wchar_t* to) {
   for (const wchar_t* q = from; q != to && *q; ++q) out.Put(*q);
 }
 
-}  // namespace
-
-int WideFormatV(wchar_t* buffer, size_t capacity, const wchar_t* format, va_list args) {
-  Output out(buffer, capacity);
+// Copies the format's text to out and hands every conversion to
+// onConversion(spec, usesStar, start, end), start..end being its text; a
+// format that ends inside a conversion keeps that tail as text.
+template <typename OnConversion>
+int WalkFormat(Output& out, const wchar_t* format, OnConversion onConversion) {
   if (format == nullptr) return out.Finish();
   const wchar_t* p = format;
   while (*p) {
@@ -181,6 +182,17 @@ int WideFormatV(wchar_t* buffer, size_t capacity, const wchar_t* format, va_list
       break;
     }
     p = next;
+    onConversion(spec, usesStar, start, p);
+  }
+  return out.Finish();
+}
+
+}  // namespace
+
+int WideFormatV(wchar_t* buffer, size_t capacity, const wchar_t* format, va_list args) {
+  Output out(buffer, capacity);
+  return WalkFormat(out, format, [&](Spec spec, bool /*usesStar*/, const wchar_t* start,
+                                     const wchar_t* end) {
     if (spec.width == -1) {
       spec.width = va_arg(args, int);
       if (spec.width < 0) {
@@ -218,10 +230,9 @@ int WideFormatV(wchar_t* buffer, size_t capacity, const wchar_t* format, va_list
       PutString(out, spec, text);
     } else {
       // Unknown conversion: written as it stands, consuming nothing.
-      PutLiteral(out, start, p);
+      PutLiteral(out, start, end);
     }
-  }
-  return out.Finish();
+  });
 }
 
 int WideFormat(wchar_t* buffer, size_t capacity, const wchar_t* format, ...) {
@@ -235,32 +246,13 @@ int WideFormat(wchar_t* buffer, size_t capacity, const wchar_t* format, ...) {
 int FormatTwoIntegers(wchar_t* buffer, size_t capacity, const wchar_t* format, int first,
                       int second) {
   Output out(buffer, capacity);
-  if (format == nullptr) return out.Finish();
   const int values[2] = {first, second};
   int used = 0;
-  const wchar_t* p = format;
-  while (*p) {
-    if (*p != L'%') {
-      out.Put(*p++);
-      continue;
-    }
-    const wchar_t* start = p++;
-    if (*p == L'%') {
-      out.Put(L'%');
-      ++p;
-      continue;
-    }
-    Spec spec;
-    bool usesStar = false;
-    const wchar_t* next = ParseSpec(p, spec, usesStar);
-    if (next == nullptr) {
-      PutLiteral(out, start, nullptr);
-      break;
-    }
-    p = next;
+  return WalkFormat(out, format, [&](const Spec& spec, bool usesStar, const wchar_t* start,
+                                     const wchar_t* end) {
     if (usesStar || !IsIntegerConversion(spec.conversion) || used == 2) {
-      PutLiteral(out, start, p);
-      continue;
+      PutLiteral(out, start, end);
+      return;
     }
     int v = values[used++];
     if (spec.conversion == L'd' || spec.conversion == L'i') {
@@ -269,6 +261,5 @@ int FormatTwoIntegers(wchar_t* buffer, size_t capacity, const wchar_t* format, i
       unsigned u = static_cast<unsigned>(v);
       PutInteger(out, spec, false, spec.length == Spec::kShort ? u & 0xFFFFu : u);
     }
-  }
-  return out.Finish();
+  });
 }
