@@ -57,7 +57,9 @@ wine_env_start() {
   # A free display, chosen by Xvfb itself.
   local fd_file="$build_dir/.xvfb-display"
   rm -f "$fd_file"
-  Xvfb -displayfd 9 -screen 0 800x480x24 -nolisten tcp -ac 9>"$fd_file" >/dev/null 2>&1 </dev/null &
+  # -noreset: the display must not reset whenever its last client leaves (a
+  # program starting in that moment gets errors for windows that are gone).
+  Xvfb -displayfd 9 -screen 0 800x480x24 -nolisten tcp -ac -noreset 9>"$fd_file" >/dev/null 2>&1 </dev/null &
   WINE_ENV_XVFB_PID=$!
   local i
   for i in $(seq 1 100); do
