@@ -1,5 +1,7 @@
 #include "host_windows.h"
 
+#include <cstddef>
+
 namespace {
 
 const wchar_t kClassName[] = L"DeviceSimHost";
@@ -53,6 +55,10 @@ bool HostWindows::Destroy(const std::wstring& title) {
   return false;
 }
 
+void HostWindows::GoneDuring(const std::wstring& title, UINT msg, GoneHook gone) {
+  goneRules_.push_back(GoneRule{title, msg, std::move(gone)});
+}
+
 LRESULT CALLBACK HostWindows::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Host* host = reinterpret_cast<Host*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (msg == WM_NCCREATE) {
@@ -67,6 +73,15 @@ LRESULT CALLBACK HostWindows::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
     if (host->owner->recorder_(HostMessage{host->title, msg, wParam, lParam}) && host->slowMs) {
       Sleep(host->slowMs);
     }
+  }
+  std::vector<GoneRule>& rules = host->owner->goneRules_;
+  for (size_t i = 0; i < rules.size(); ++i) {
+    if (rules[i].msg != msg || rules[i].title != host->title) continue;
+    GoneRule rule = rules[i];
+    rules.erase(rules.begin() + static_cast<std::ptrdiff_t>(i));
+    if (rule.gone) rule.gone(rule.title, msg);
+    DestroyWindow(hwnd);  // the Host stays: only its window goes
+    return 0;
   }
   if (msg == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

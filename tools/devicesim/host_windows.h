@@ -32,6 +32,11 @@ class HostWindows {
   bool Create(const std::wstring& title, DWORD slowMs, std::wstring* error);
   bool Destroy(const std::wstring& title);
 
+  // The first time host title handles msg, it destroys its window before
+  // answering (after its sleep), and gone is told.
+  using GoneHook = std::function<void(const std::wstring& title, UINT msg)>;
+  void GoneDuring(const std::wstring& title, UINT msg, GoneHook gone);
+
  private:
   struct Host {
     HostWindows* owner;
@@ -41,8 +46,15 @@ class HostWindows {
   };
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+  struct GoneRule {
+    std::wstring title;
+    UINT msg;
+    GoneHook gone;
+  };
+
   bool allMessages_;
   Recorder recorder_;
+  std::vector<GoneRule> goneRules_;
   // Stable addresses: each window keeps a pointer to its Host.
   std::vector<std::unique_ptr<Host>> hosts_;
 };

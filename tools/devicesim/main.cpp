@@ -189,6 +189,12 @@ bool Simulator::Prepare(std::wstring* error) {
     return false;
   }
   if (options_.gui && !appearsLater(kGui) && !hosts_.Create(kGui, 0, error)) return false;
+  for (const HostGoneDuring& gone : options_.hostGoneDuring) {
+    hosts_.GoneDuring(gone.title, gone.msg, [this](const std::wstring& title, UINT msg) {
+      timeline_.Emit(TimelineEvent("host-gone").Text("title", title).Unsigned("msg", msg),
+                     title + L" destroyed while handling " + std::to_wstring(msg));
+    });
+  }
   return true;
 }
 

@@ -131,6 +131,18 @@ bool ParseOptions(int argc, wchar_t** argv, Options* options, std::wstring* erro
       if (!takeValue(&text)) return false;
       if (!SplitTimePrefix(text, &action.atMs, &action.title, true)) return bad(text);
       options->hostActions.push_back(action);
+    } else if (name == L"--host-gone-during") {
+      HostGoneDuring gone;
+      if (!takeValue(&text)) return false;
+      size_t colon = text.find(L':');
+      long long msg = 0;
+      if (colon == std::wstring::npos || colon + 1 == text.size() ||
+          !ParseInteger(text.substr(0, colon), &msg) || msg <= 0 || msg > 0xFFFF) {
+        return bad(text);
+      }
+      gone.msg = static_cast<UINT>(msg);
+      gone.title = text.substr(colon + 1);
+      options->hostGoneDuring.push_back(gone);
     } else if (name == L"--popup") {
       if (!takeValue(&options->popupPath)) return false;
       if (options->popupPath.empty()) return bad(options->popupPath);
@@ -196,6 +208,9 @@ Host windows (hidden, titled QD_MAINMENU and Velmora_GUI; each returns 0):
   --slow-host MS            QD_MAINMENU sleeps MS in each recorded message
   --host-gone-at MS:TITLE   destroy host window TITLE at MS
   --host-appear-at MS:TITLE create host window TITLE at MS (absent until then)
+  --host-gone-during MSG:TITLE  host window TITLE destroys itself the first time it
+                            handles message MSG (after --slow-host's sleep), before
+                            it answers: the sender is still inside its send
 
 The pop-up:
   --popup PATH              pop-up program (default: qd_popup.exe beside devicesim.exe)

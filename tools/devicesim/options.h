@@ -29,6 +29,13 @@ struct HostAction {
   std::wstring title;
 };
 
+// --host-gone-during MSG:TITLE: a host window that ends while it handles a
+// message (after --slow-host's sleep), before it answers.
+struct HostGoneDuring {
+  UINT msg = 0;
+  std::wstring title;
+};
+
 // --second-at MS[:ARGS]: another copy of the pop-up.
 struct SecondCopyAction {
   int atMs = 0;
@@ -44,6 +51,7 @@ struct Options {
   bool allMessages = false;
   DWORD slowHostMs = 0;
   std::vector<HostAction> hostActions;
+  std::vector<HostGoneDuring> hostGoneDuring;
 
   std::wstring popupPath;  // empty: qd_popup.exe beside devicesim.exe
   std::wstring args;
