@@ -28,7 +28,7 @@ class Output {
   size_t length_ = 0;
 };
 
-struct Spec {
+struct Conversion {
   bool left = false, plus = false, space = false, alt = false, zero = false;
   int width = 0;
   int precision = -1;
@@ -37,61 +37,61 @@ struct Spec {
 };
 
 // Parses the part after '%'; returns the position after the conversion
-// character, or null when the format ends inside the specification.
+// character, or null when the format ends inside the conversion.
 // usesStar tells that a width or precision is to be taken from the arguments.
-const wchar_t* ParseSpec(const wchar_t* p, Spec& spec, bool& usesStar) {
+const wchar_t* ParseConversion(const wchar_t* p, Conversion& conv, bool& usesStar) {
   usesStar = false;
   for (;; ++p) {
-    if (*p == L'-') spec.left = true;
-    else if (*p == L'+') spec.plus = true;
-    else if (*p == L' ') spec.space = true;
-    else if (*p == L'#') spec.alt = true;
-    else if (*p == L'0') spec.zero = true;
+    if (*p == L'-') conv.left = true;
+    else if (*p == L'+') conv.plus = true;
+    else if (*p == L' ') conv.space = true;
+    else if (*p == L'#') conv.alt = true;
+    else if (*p == L'0') conv.zero = true;
     else break;
   }
   if (*p == L'*') {
     usesStar = true;
-    spec.width = -1;
+    conv.width = -1;
     ++p;
   } else {
     while (*p >= L'0' && *p <= L'9') {
-      if (spec.width < 100000) spec.width = spec.width * 10 + (*p - L'0');
+      if (conv.width < 100000) conv.width = conv.width * 10 + (*p - L'0');
       ++p;
     }
   }
   if (*p == L'.') {
     ++p;
-    spec.precision = 0;
+    conv.precision = 0;
     if (*p == L'*') {
       usesStar = true;
-      spec.precision = -2;
+      conv.precision = -2;
       ++p;
     } else {
       while (*p >= L'0' && *p <= L'9') {
-        if (spec.precision < 100000) spec.precision = spec.precision * 10 + (*p - L'0');
+        if (conv.precision < 100000) conv.precision = conv.precision * 10 + (*p - L'0');
         ++p;
       }
     }
   }
   if (*p == L'h') {
-    spec.length = Spec::kShort;
+    conv.length = Conversion::kShort;
     ++p;
   } else if (*p == L'l') {
     ++p;
-    spec.length = Spec::kLong;
+    conv.length = Conversion::kLong;
     if (*p == L'l') {
-      spec.length = Spec::kLongLong;
+      conv.length = Conversion::kLongLong;
       ++p;
     }
   } else if (p[0] == L'I' && p[1] == L'6' && p[2] == L'4') {
-    spec.length = Spec::kLongLong;
+    conv.length = Conversion::kLongLong;
     p += 3;
   } else if (*p == L'w') {
-    spec.length = Spec::kLong;
+    conv.length = Conversion::kLong;
     ++p;
   }
   if (*p == L'\0') return nullptr;
-  spec.conversion = *p;
+  conv.conversion = *p;
   return p + 1;
 }
 
@@ -99,57 +99,57 @@ bool IsIntegerConversion(wchar_t c) {
   return c == L'd' || c == L'i' || c == L'u' || c == L'x' || c == L'X' || c == L'o';
 }
 
-void PutInteger(Output& out, const Spec& spec, bool negative, uint64_t magnitude) {
+void PutInteger(Output& out, const Conversion& conv, bool negative, uint64_t magnitude) {
   wchar_t digits[32];
   int n = 0;
-  unsigned base = (spec.conversion == L'x' || spec.conversion == L'X') ? 16
-                  : spec.conversion == L'o'                            ? 8
+  unsigned base = (conv.conversion == L'x' || conv.conversion == L'X') ? 16
+                  : conv.conversion == L'o'                            ? 8
                                                                        : 10;
   const wchar_t* alphabet =
-      spec.conversion == L'X' ? L"0123456789ABCDEF" : L"0123456789abcdef";
+      conv.conversion == L'X' ? L"0123456789ABCDEF" : L"0123456789abcdef";
   while (magnitude != 0) {
     digits[n++] = alphabet[magnitude % base];
     magnitude /= base;
   }
-  int precision = spec.precision < 0 ? 1 : spec.precision;
+  int precision = conv.precision < 0 ? 1 : conv.precision;
   int zeros = precision > n ? precision - n : 0;
   const wchar_t* prefix = L"";
   if (negative) prefix = L"-";
-  else if (spec.plus && (spec.conversion == L'd' || spec.conversion == L'i')) prefix = L"+";
-  else if (spec.space && (spec.conversion == L'd' || spec.conversion == L'i')) prefix = L" ";
-  else if (spec.alt && n > 0 && base == 16) prefix = spec.conversion == L'X' ? L"0X" : L"0x";
-  else if (spec.alt && base == 8 && zeros == 0) prefix = L"0";
+  else if (conv.plus && (conv.conversion == L'd' || conv.conversion == L'i')) prefix = L"+";
+  else if (conv.space && (conv.conversion == L'd' || conv.conversion == L'i')) prefix = L" ";
+  else if (conv.alt && n > 0 && base == 16) prefix = conv.conversion == L'X' ? L"0X" : L"0x";
+  else if (conv.alt && base == 8 && zeros == 0) prefix = L"0";
   int prefixLength = static_cast<int>(wcslen(prefix));
   int body = prefixLength + zeros + n;
-  int pad = spec.width > body ? spec.width - body : 0;
-  bool zeroPad = spec.zero && !spec.left && spec.precision < 0;
-  if (!spec.left && !zeroPad) out.Repeat(L' ', pad);
+  int pad = conv.width > body ? conv.width - body : 0;
+  bool zeroPad = conv.zero && !conv.left && conv.precision < 0;
+  if (!conv.left && !zeroPad) out.Repeat(L' ', pad);
   for (const wchar_t* q = prefix; *q; ++q) out.Put(*q);
   if (zeroPad) out.Repeat(L'0', pad);
   out.Repeat(L'0', zeros);
   while (n > 0) out.Put(digits[--n]);
-  if (spec.left) out.Repeat(L' ', pad);
+  if (conv.left) out.Repeat(L' ', pad);
 }
 
 template <typename Char>
-void PutString(Output& out, const Spec& spec, const Char* text) {
+void PutString(Output& out, const Conversion& conv, const Char* text) {
   static const Char kNull[] = {'(', 'n', 'u', 'l', 'l', ')', 0};
   if (text == nullptr) text = kNull;
   int n = 0;
-  while (text[n] != 0 && (spec.precision < 0 || n < spec.precision)) ++n;
-  int pad = spec.width > n ? spec.width - n : 0;
-  if (!spec.left) out.Repeat(L' ', pad);
+  while (text[n] != 0 && (conv.precision < 0 || n < conv.precision)) ++n;
+  int pad = conv.width > n ? conv.width - n : 0;
+  if (!conv.left) out.Repeat(L' ', pad);
   for (int i = 0; i < n; ++i) {
     // Narrow text is taken as Latin-1, which is all the debug lines need.
     out.Put(static_cast<wchar_t>(static_cast<typename std::make_unsigned<Char>::type>(text[i])));
   }
-  if (spec.left) out.Repeat(L' ', pad);
+  if (conv.left) out.Repeat(L' ', pad);
 }
 
-void PutSigned(Output& out, const Spec& spec, int64_t value) {
+void PutSigned(Output& out, const Conversion& conv, int64_t value) {
   bool negative = value < 0;
   uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  PutInteger(out, spec, negative, magnitude);
+  PutInteger(out, conv, negative, magnitude);
 }
 
 void PutLiteral(Output& out, const wchar_t* from, const wchar_t* to) {
@@ -157,7 +157,7 @@ void PutLiteral(Output& out, const wchar_t* from, const wchar_t* to) {
 }
 
 // Copies the format's text to out and hands every conversion to
-// onConversion(spec, usesStar, start, end), start..end being its text; a
+// onConversion(conv, usesStar, start, end), start..end being its text; a
 // format that ends inside a conversion keeps that tail as text.
 template <typename OnConversion>
 int WalkFormat(Output& out, const wchar_t* format, OnConversion onConversion) {
@@ -174,15 +174,15 @@ int WalkFormat(Output& out, const wchar_t* format, OnConversion onConversion) {
       ++p;
       continue;
     }
-    Spec spec;
+    Conversion conv;
     bool usesStar = false;
-    const wchar_t* next = ParseSpec(p, spec, usesStar);
+    const wchar_t* next = ParseConversion(p, conv, usesStar);
     if (next == nullptr) {
       PutLiteral(out, start, nullptr);
       break;
     }
     p = next;
-    onConversion(spec, usesStar, start, p);
+    onConversion(conv, usesStar, start, p);
   }
   return out.Finish();
 }
@@ -191,43 +191,43 @@ int WalkFormat(Output& out, const wchar_t* format, OnConversion onConversion) {
 
 int WideFormatV(wchar_t* buffer, size_t capacity, const wchar_t* format, va_list args) {
   Output out(buffer, capacity);
-  return WalkFormat(out, format, [&](Spec spec, bool /*usesStar*/, const wchar_t* start,
+  return WalkFormat(out, format, [&](Conversion conv, bool /*usesStar*/, const wchar_t* start,
                                      const wchar_t* end) {
-    if (spec.width == -1) {
-      spec.width = va_arg(args, int);
-      if (spec.width < 0) {
-        spec.left = true;
-        spec.width = -spec.width;
+    if (conv.width == -1) {
+      conv.width = va_arg(args, int);
+      if (conv.width < 0) {
+        conv.left = true;
+        conv.width = -conv.width;
       }
     }
-    if (spec.precision == -2) {
-      spec.precision = va_arg(args, int);
-      if (spec.precision < 0) spec.precision = -1;
+    if (conv.precision == -2) {
+      conv.precision = va_arg(args, int);
+      if (conv.precision < 0) conv.precision = -1;
     }
-    wchar_t c = spec.conversion;
+    wchar_t c = conv.conversion;
     if (c == L'd' || c == L'i') {
-      int64_t v = spec.length == Spec::kLongLong ? va_arg(args, long long) : va_arg(args, int);
-      if (spec.length == Spec::kShort) v = static_cast<short>(v);
-      PutSigned(out, spec, v);
+      int64_t v = conv.length == Conversion::kLongLong ? va_arg(args, long long) : va_arg(args, int);
+      if (conv.length == Conversion::kShort) v = static_cast<short>(v);
+      PutSigned(out, conv, v);
     } else if (c == L'u' || c == L'x' || c == L'X' || c == L'o') {
-      uint64_t v = spec.length == Spec::kLongLong ? va_arg(args, unsigned long long)
+      uint64_t v = conv.length == Conversion::kLongLong ? va_arg(args, unsigned long long)
                                                   : va_arg(args, unsigned int);
-      if (spec.length == Spec::kShort) v = static_cast<unsigned short>(v);
-      PutInteger(out, spec, false, v);
+      if (conv.length == Conversion::kShort) v = static_cast<unsigned short>(v);
+      PutInteger(out, conv, false, v);
     } else if (c == L'p') {
-      Spec pointer = spec;
+      Conversion pointer = conv;
       pointer.conversion = L'X';
       pointer.precision = 8;
       PutInteger(out, pointer, false, reinterpret_cast<uintptr_t>(va_arg(args, void*)));
     } else if (c == L's' || c == L'S') {
-      bool narrow = c == L'S' || spec.length == Spec::kShort;
-      if (spec.length == Spec::kLong) narrow = false;
-      if (narrow) PutString(out, spec, va_arg(args, const char*));
-      else PutString(out, spec, va_arg(args, const wchar_t*));
+      bool narrow = c == L'S' || conv.length == Conversion::kShort;
+      if (conv.length == Conversion::kLong) narrow = false;
+      if (narrow) PutString(out, conv, va_arg(args, const char*));
+      else PutString(out, conv, va_arg(args, const wchar_t*));
     } else if (c == L'c' || c == L'C') {
       wchar_t text[2] = {static_cast<wchar_t>(va_arg(args, int)), 0};
-      if (c == L'C' || spec.length == Spec::kShort) text[0] &= 0xFF;
-      PutString(out, spec, text);
+      if (c == L'C' || conv.length == Conversion::kShort) text[0] &= 0xFF;
+      PutString(out, conv, text);
     } else {
       // Unknown conversion: written as it stands, consuming nothing.
       PutLiteral(out, start, end);
@@ -248,18 +248,18 @@ int FormatTwoIntegers(wchar_t* buffer, size_t capacity, const wchar_t* format, i
   Output out(buffer, capacity);
   const int values[2] = {first, second};
   int used = 0;
-  return WalkFormat(out, format, [&](const Spec& spec, bool usesStar, const wchar_t* start,
+  return WalkFormat(out, format, [&](const Conversion& conv, bool usesStar, const wchar_t* start,
                                      const wchar_t* end) {
-    if (usesStar || !IsIntegerConversion(spec.conversion) || used == 2) {
+    if (usesStar || !IsIntegerConversion(conv.conversion) || used == 2) {
       PutLiteral(out, start, end);
       return;
     }
     int v = values[used++];
-    if (spec.conversion == L'd' || spec.conversion == L'i') {
-      PutSigned(out, spec, spec.length == Spec::kShort ? static_cast<short>(v) : v);
+    if (conv.conversion == L'd' || conv.conversion == L'i') {
+      PutSigned(out, conv, conv.length == Conversion::kShort ? static_cast<short>(v) : v);
     } else {
       unsigned u = static_cast<unsigned>(v);
-      PutInteger(out, spec, false, spec.length == Spec::kShort ? u & 0xFFFFu : u);
+      PutInteger(out, conv, false, conv.length == Conversion::kShort ? u & 0xFFFFu : u);
     }
   });
 }

@@ -47,6 +47,11 @@ void CBrowserWnd::MakeFont(CFont& font, int height, BYTE bold, WCHAR* faceName,
   } else {
     lstrcpynW(face, defaultFaceName, LF_FACESIZE);
   }
+  // No text taller than the screen can be seen; far taller ones make the
+  // font engine take seconds per text, or corrupt its heap.
+  const int kMaxFontHeight = 2048;
+  if (height > kMaxFontHeight) height = kMaxFontHeight;
+  if (height < -kMaxFontHeight) height = -kMaxFontHeight;
   font.CreateFont(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_STROKE_PRECIS, DEFAULT_QUALITY, 0,
                   face);
