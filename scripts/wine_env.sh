@@ -74,7 +74,10 @@ wine_env_start() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine_env_log "creating Wine prefix $WINEPREFIX (once)"
     mkdir -p "$WINEPREFIX"
-    wineboot --init >/dev/null 2>&1 </dev/null
+    # Tried twice: a first start can fail while an earlier server goes away.
+    wineboot --init >/dev/null 2>&1 </dev/null ||
+      { sleep 2; wineboot --init >/dev/null 2>&1 </dev/null; } ||
+      { wine_env_log "wineboot could not create the prefix"; wine_env_stop; return 1; }
     "$server" -w
   fi
 
