@@ -13,48 +13,6 @@
 
 namespace {
 
-struct HostEvent {
-  std::string to;
-  unsigned msg;
-  long long wParam;
-  long long lParam;
-  bool operator==(const HostEvent& o) const {
-    return to == o.to && msg == o.msg && wParam == o.wParam && lParam == o.lParam;
-  }
-};
-
-std::string Describe(const std::vector<HostEvent>& list) {
-  std::string out;
-  for (const HostEvent& e : list) {
-    out += "  " + e.to + " <- " + std::to_string(e.msg) + " (" + std::to_string(e.wParam) + ", " +
-           std::to_string(e.lParam) + ")\n";
-  }
-  return out.empty() ? "  (none)\n" : out;
-}
-
-std::vector<HostEvent> HostMessages(const SimRun& run) {
-  std::vector<HostEvent> out;
-  for (const SimEvent& e : run.events) {
-    if (e.event == "message") out.push_back(HostEvent{e.to, e.msg, e.wParam, e.lParam});
-  }
-  return out;
-}
-
-// Debug lines of the first copy, in order.
-std::vector<std::string> DebugLines(const SimRun& run) {
-  std::vector<std::string> out;
-  for (const SimEvent& e : run.events) {
-    if (e.event == "debug" && e.from != "second") out.push_back(e.text);
-  }
-  return out;
-}
-
-std::string Join(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const std::string& l : lines) out += "  [" + l + "]\n";
-  return out.empty() ? "  (none)\n" : out;
-}
-
 // The frame has a one-pixel border (WS_BORDER), so its client area, where
 // the component's coordinates start, lies that far in from the display's
 // corner.

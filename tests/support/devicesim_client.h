@@ -67,5 +67,22 @@ struct BmpImage {
 };
 BmpImage ReadBmp(const std::wstring& path);
 
+// What reached the two host windows, in order, as a comparable value.
+struct HostEvent {
+  std::string to;
+  unsigned msg;
+  long long wParam;
+  long long lParam;
+  bool operator==(const HostEvent& o) const {
+    return to == o.to && msg == o.msg && wParam == o.wParam && lParam == o.lParam;
+  }
+};
+std::vector<HostEvent> HostMessages(const SimRun& run);
+std::string Describe(const std::vector<HostEvent>& list);
+
+// The first copy's debug lines, in order; Join lists them for a failure.
+std::vector<std::string> DebugLines(const SimRun& run);
+std::string Join(const std::vector<std::string>& lines);
+
 std::string ToUtf8(const std::wstring& text);
 std::wstring FromUtf8(const std::string& text);
